@@ -1,0 +1,46 @@
+# One helper per kind of target, so that every library, program and test is declared the same way.
+
+function(_orvan_check_args fn)
+  if(ARGN)
+    message(FATAL_ERROR "${fn}: unknown arguments: ${ARGN}")
+  endif()
+endfunction()
+
+# orvan_add_library(NAME SOURCES ... [DEPS ...] [PUBLIC_DEPS ...])
+function(orvan_add_library name)
+  cmake_parse_arguments(A "" "" "SOURCES;DEPS;PUBLIC_DEPS" ${ARGN})
+  _orvan_check_args(orvan_add_library ${A_UNPARSED_ARGUMENTS})
+  add_library(${name} STATIC ${A_SOURCES})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${A_PUBLIC_DEPS} PRIVATE ${A_DEPS})
+endfunction()
+
+# orvan_add_program(NAME SOURCES ... [DEPS ...])
+function(orvan_add_program name)
+  cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+  _orvan_check_args(orvan_add_program ${A_UNPARSED_ARGUMENTS})
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE ${A_DEPS})
+endfunction()
+
+# orvan_add_test(NAME SOURCES ... [DEPS ...])
+# A core test: GoogleTest with Orvan's test main, which points ORVAN_HOME at a fresh folder.
+function(orvan_add_test name)
+  cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+  _orvan_check_args(orvan_add_test ${A_UNPARSED_ARGUMENTS})
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE ${A_DEPS} orvan_testsupport GTest::gtest)
+  target_compile_definitions(${name} PRIVATE
+    ORVAN_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ORVAN_BUILD_DATA_DIR="${ORVAN_BUILD_DATA_DIR}")
+  add_dependencies(${name} orvan_data)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# orvan_add_benchmark(NAME SOURCES ... [DEPS ...])
+function(orvan_add_benchmark name)
+  cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+  _orvan_check_args(orvan_add_benchmark ${A_UNPARSED_ARGUMENTS})
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE ${A_DEPS} benchmark::benchmark benchmark::benchmark_main)
+endfunction()

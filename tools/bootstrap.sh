@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine for Orvan, builds it, and then either starts Orvan or runs every
+# test. Run as root from the repository:
+#
+#   bash tools/bootstrap.sh run     # install, build and start Orvan
+#   bash tools/bootstrap.sh test    # install, build and run every test
+#
+# The build goes to ./build (override with ORVAN_BUILD_DIR).
+set -euo pipefail
+
+mode=${1:-}
+case "$mode" in
+  run|test) ;;
+  *) echo "usage: bash tools/bootstrap.sh run|test" >&2; exit 2 ;;
+esac
+
+cd "$(dirname "$0")/.."
+build=${ORVAN_BUILD_DIR:-build}
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  libsqlite3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DORVAN_BUILD_TESTS=ON -DORVAN_BUILD_BENCHMARKS=ON
+cmake --build "$build" -j "$(nproc)"
+
+if [ "$mode" = test ]; then
+  ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+else
+  exec "$build/cli/orvan-cli" --help
+fi
