@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "time_place/tests/TijdRecTekst.h"
+
 namespace orvan {
 namespace {
 
-std::string Toon(const TTijdRec& t) {
-  return std::to_string(t.Uren) + ":" + std::to_string(t.Minuten) + ":" + std::to_string(t.Seconden);
-}
+using test::Toon;
 
 TEST(DmInGraden, DegreesMinutesBothWays) {
   struct Geval {
