@@ -6,6 +6,7 @@
 #include "shell/Interaktie.h"
 #include "shell/LangUtils.h"
 #include "shell/ProgrammaMap.h"
+#include "shell/Q4Instel.h"
 
 namespace orvan::cli {
 
@@ -51,6 +52,7 @@ void StartKern() {
     return;
   }
   if (!StartTaalTabel()) return;
+  StartInstellingen();   // the settings and the aspect table; nothing is written back
 }
 
 }  // namespace orvan::cli

@@ -17,6 +17,8 @@ struct TOpdracht {
 };
 
 int OpdrachtJd(const TArgumenten& args);
+int OpdrachtSettings(const TArgumenten& args);
+int OpdrachtAspects(const TArgumenten& args);
 
 // Every subcommand, in the order of the help text.
 inline const std::vector<TOpdracht>& Opdrachten() {
@@ -24,6 +26,11 @@ inline const std::vector<TOpdracht>& Opdrachten() {
       {"jd", "DATE TIME [--julian]",
        "Julian day, JD50, Delta T and the date back, for a date (day month year) and a time",
        OpdrachtJd},
+      {"settings", "",
+       "The settings in force after reading orvan.ini, as section/key=value in the file's order",
+       OpdrachtSettings},
+      {"aspects", "", "The aspect table in force: number, name, angle and orb (degrees)",
+       OpdrachtAspects},
   };
   return lijst;
 }
