@@ -29,7 +29,24 @@ function(orvan_add_test name)
   cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
   _orvan_check_args(orvan_add_test ${A_UNPARSED_ARGUMENTS})
   add_executable(${name} ${A_SOURCES})
-  target_link_libraries(${name} PRIVATE ${A_DEPS} orvan_testsupport GTest::gtest)
+  target_link_libraries(${name} PRIVATE ${A_DEPS} orvan_testsupport orvan_testmain GTest::gtest)
+  target_compile_definitions(${name} PRIVATE
+    ORVAN_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ORVAN_BUILD_DATA_DIR="${ORVAN_BUILD_DATA_DIR}")
+  add_dependencies(${name} orvan_data)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# orvan_add_qt_test(NAME SOURCES ... [DEPS ...])
+# A widget test: GoogleTest with a main that prepares the same fresh program folder as a core test
+# and then creates the QApplication on the offscreen platform. QtTest's helpers (key and mouse
+# clicks, QSignalSpy) are linked in.
+function(orvan_add_qt_test name)
+  cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+  _orvan_check_args(orvan_add_qt_test ${A_UNPARSED_ARGUMENTS})
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE ${A_DEPS} orvan_testsupport orvan_qt_testmain GTest::gtest
+                                        Qt6::Test Qt6::Widgets)
   target_compile_definitions(${name} PRIVATE
     ORVAN_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ORVAN_BUILD_DATA_DIR="${ORVAN_BUILD_DATA_DIR}")
   add_dependencies(${name} orvan_data)

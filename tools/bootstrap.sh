@@ -21,6 +21,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev fonts-liberation
 )
 missing=()
 for p in "${packages[@]}"; do

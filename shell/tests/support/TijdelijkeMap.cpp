@@ -17,6 +17,16 @@ std::string NieuweTijdelijkeMap() {
   return sjabloon + "/";
 }
 
+std::string ZetTestOmgeving() {
+  const std::string map = NieuweTijdelijkeMap();
+  setenv("HOME", map.c_str(), 1);
+  setenv("XDG_DATA_HOME", (map + "data").c_str(), 1);
+  setenv("ORVAN_HOME", (map + "orvan").c_str(), 1);
+  setenv("LC_ALL", "en_US.UTF-8", 1);
+  HerstelProgrammaMap();
+  return map;
+}
+
 TTijdelijkeMap::TTijdelijkeMap(bool vullen) : pad_(NieuweTijdelijkeMap()) {
   if (const char* v = std::getenv("ORVAN_HOME")) {
     vorige_ = v;

@@ -25,6 +25,11 @@ class TTijdelijkeMap {
 // A new empty temporary folder (with a trailing "/"), removed by the test main at the end.
 std::string NieuweTijdelijkeMap();
 
+// The environment of every test run, set by the test mains before anything else: HOME, the XDG
+// folders and ORVAN_HOME point into a new temporary folder (returned, for removal at the end) and
+// the locale is en_US.UTF-8.
+std::string ZetTestOmgeving();
+
 // Starts the language table of the current program folder in language `taal` (1..4).
 bool StartTaal(int taal);
 
