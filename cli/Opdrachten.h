@@ -19,6 +19,8 @@ struct TOpdracht {
 int OpdrachtJd(const TArgumenten& args);
 int OpdrachtSettings(const TArgumenten& args);
 int OpdrachtAspects(const TArgumenten& args);
+int OpdrachtPlanets(const TArgumenten& args);
+int OpdrachtChart(const TArgumenten& args);
 
 // Every subcommand, in the order of the help text.
 inline const std::vector<TOpdracht>& Opdrachten() {
@@ -31,6 +33,15 @@ inline const std::vector<TOpdracht>& Opdrachten() {
        OpdrachtSettings},
       {"aspects", "", "The aspect table in force: number, name, angle and orb (degrees)",
        OpdrachtAspects},
+      {"planets", "--jd-et JD | --batch [--options N]",
+       "Nutation, obliquity and code, longitude, latitude, distance, speed of the 14 bodies at a JD (TT)",
+       OpdrachtPlanets},
+      {"chart",
+       "--date DATE --time TIME (--ut | --diff H:M:S) [--julian] --lat LAT --long LONG "
+       "[--house X]  or  --batch --lat LAT --long LONG [--house X]",
+       "A complete chart: day numbers, sidereal time, 13 bodies, 12 cusps (house system X: R C V E "
+       "K P Y), distributions; --batch: one line per UT JD read from stdin",
+       OpdrachtChart},
   };
   return lijst;
 }
