@@ -29,7 +29,7 @@ struct TGeboorteOpties {
   bool ut = false;
   bool juliaans = false;
   std::optional<std::string> datum, tijd, verschil, breedte, lengte, huis;
-  bool ontbreekt = false;   // an option was given without its value
+  bool ontbreekt = false;  // an option was given without its value
 
   bool HeeftMoment() const { return datum || tijd || verschil || ut || juliaans; }
 };

@@ -135,12 +135,14 @@ int OpdrachtChart(const TArgumenten& argumenten) {
   TArgumenten args = argumenten;
   const bool batch = NeemVlag(args, "batch");
   const TGeboorteOpties opties = NeemGeboorteOpties(args);
-  if (opties.ontbreekt) return Fout("chart", "an option is missing its value\n" + std::string(Gebruik));
+  if (opties.ontbreekt)
+    return Fout("chart", "an option is missing its value\n" + std::string(Gebruik));
   if (!args.empty()) return Fout("chart", "unknown argument " + args.front() + "\n" + Gebruik);
 
   float breedte = 0, lengte = 0;
   int huisSysteem = -1;
-  if (const int status = LeesPlaatsOpties("chart", opties, breedte, lengte, huisSysteem)) return status;
+  if (const int status = LeesPlaatsOpties("chart", opties, breedte, lengte, huisSysteem))
+    return status;
 
   THoroskoop h(SoortNatal);
   if (batch) {

@@ -20,6 +20,7 @@ int OpdrachtJd(const TArgumenten& args);
 int OpdrachtSettings(const TArgumenten& args);
 int OpdrachtAspects(const TArgumenten& args);
 int OpdrachtPlanets(const TArgumenten& args);
+int OpdrachtReport(const TArgumenten& args);
 int OpdrachtChart(const TArgumenten& args);
 
 // Every subcommand, in the order of the help text.
@@ -42,6 +43,9 @@ inline const std::vector<TOpdracht>& Opdrachten() {
        "A complete chart: day numbers, sidereal time, 13 bodies, 12 cusps (house system X: R C V E "
        "K P Y), distributions; --batch: one line per UT JD read from stdin",
        OpdrachtChart},
+      {"report", "positions BIRTH-DATA [--name N] [--place N] [--lang NL|EN|FR|DU] (--out FILE.rtf | --text)",
+       "The positions report of a chart (birth data as for chart), as rich text or plain text",
+       OpdrachtReport},
   };
   return lijst;
 }
