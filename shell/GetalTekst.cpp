@@ -8,12 +8,6 @@ namespace orvan {
 
 namespace {
 
-std::string_view ZonderBlanco(std::string_view s) {
-  const auto begin = s.find_first_not_of(" \t");
-  if (begin == std::string_view::npos) return {};
-  return s.substr(begin, s.find_last_not_of(" \t") - begin + 1);
-}
-
 // from_chars takes no "+"; a "+" before a "-" stays unreadable.
 std::string_view ZonderPlus(std::string_view s) {
   if (s.size() > 1 && s[0] == '+' && s[1] != '-') s.remove_prefix(1);
@@ -28,6 +22,12 @@ std::string Kortste(T x) {
 }
 
 }  // namespace
+
+std::string_view ZonderBlanco(std::string_view s) {
+  const auto begin = s.find_first_not_of(" \t");
+  if (begin == std::string_view::npos) return {};
+  return s.substr(begin, s.find_last_not_of(" \t") - begin + 1);
+}
 
 std::string ReeelTekst(double x) { return Kortste(x); }
 std::string ReeelTekst(float x) { return Kortste(x); }

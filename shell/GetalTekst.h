@@ -21,4 +21,7 @@ bool LeesGeheelGetal(std::string_view tekst, std::int64_t& getal);
 // blanks around it are allowed. False for any other text, including "2,5", "inf" and "nan".
 bool LeesReeelGetal(std::string_view tekst, double& getal);
 
+// The text without the blanks and tabs around it.
+std::string_view ZonderBlanco(std::string_view s);
+
 }  // namespace orvan

@@ -5,15 +5,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "shell/GetalTekst.h"
+
 namespace orvan {
 
 namespace {
-
-std::string_view ZonderBlanco(std::string_view s) {
-  const auto begin = s.find_first_not_of(" \t");
-  if (begin == std::string_view::npos) return {};
-  return s.substr(begin, s.find_last_not_of(" \t") - begin + 1);
-}
 
 bool GelijkZonderHoofdletters(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;

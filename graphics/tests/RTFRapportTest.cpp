@@ -12,6 +12,7 @@
 #include "graphics/RTFBestanden.h"
 #include "graphics/RTFRapport.h"
 #include "shell/tests/support/OpnameInteraktie.h"
+#include "shell/tests/support/Bestanden.h"
 #include "shell/tests/support/TijdelijkeMap.h"
 
 namespace fs = std::filesystem;
@@ -19,16 +20,8 @@ namespace fs = std::filesystem;
 namespace orvan {
 namespace {
 
-std::string Lees(const std::string& pad) {
-  std::ifstream in(pad, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void Schrijf(const std::string& pad, const std::string& inhoud) {
-  std::ofstream(pad, std::ios::binary) << inhoud;
-}
+constexpr auto Lees = test::LeesBestand;
+constexpr auto Schrijf = test::SchrijfBestand;
 
 class RTFRapportTest : public ::testing::Test {
  protected:

@@ -26,17 +26,13 @@
 #include "shell/Q4Instel.h"
 #include "shell/Utf8Tekst.h"
 #include "shell/tests/support/OpnameInteraktie.h"
+#include "shell/tests/support/Bestanden.h"
 #include "shell/tests/support/TijdelijkeMap.h"
 
 namespace orvan {
 namespace {
 
-std::string Lees(const std::string& pad) {
-  std::ifstream in(pad, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+constexpr auto Lees = test::LeesBestand;
 
 std::vector<std::string> Regels(const std::string& tekst) {
   std::vector<std::string> regels;
