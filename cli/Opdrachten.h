@@ -22,6 +22,7 @@ int OpdrachtAspects(const TArgumenten& args);
 int OpdrachtPlanets(const TArgumenten& args);
 int OpdrachtReport(const TArgumenten& args);
 int OpdrachtChart(const TArgumenten& args);
+int OpdrachtDb(const TArgumenten& args);
 
 // Every subcommand, in the order of the help text.
 inline const std::vector<TOpdracht>& Opdrachten() {
@@ -46,6 +47,11 @@ inline const std::vector<TOpdracht>& Opdrachten() {
       {"report", "positions BIRTH-DATA [--name N] [--place N] [--lang NL|EN|FR|DU] (--out FILE.rtf | --text)",
        "The positions report of a chart (birth data as for chart), as rich text or plain text",
        OpdrachtReport},
+      {"db", "create DIR | add DIR BIRTH-DATA --name N [--sex S] [--keywords K] [--place P] | list DIR | "
+             "property DIR add|drop NAME | set DIR NR NAME VALUE | delete DIR NR",
+       "A horoscope database: create it, add a natal record (prints its InputNr), list the natal "
+       "records, add or drop a property, set a property value, delete a record with its events",
+       OpdrachtDb},
   };
   return lijst;
 }
