@@ -2,10 +2,12 @@
 # Sets up a fresh Debian 12 machine for Orvan, builds it, and then either starts Orvan or runs every
 # test. Run as root from the repository:
 #
-#   bash tools/bootstrap.sh run     # install, build and start Orvan
+#   bash tools/bootstrap.sh run     # install, build and start the desktop program orvan
 #   bash tools/bootstrap.sh test    # install, build and run every test
 #
-# The build goes to ./build (override with ORVAN_BUILD_DIR).
+# The build goes to ./build (override with ORVAN_BUILD_DIR). The desktop program needs a display
+# (X11 or Wayland). LibreOffice Writer, when installed, opens the running report; without it the
+# desktop's default application for RTF files does.
 set -euo pipefail
 
 mode=${1:-}
@@ -35,10 +37,16 @@ fi
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DORVAN_BUILD_TESTS=ON -DORVAN_BUILD_BENCHMARKS=ON
-cmake --build "$build" -j "$(nproc)"
 
 if [ "$mode" = test ]; then
+  cmake --build "$build" -j "$(nproc)"
   ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 else
-  exec "$build/cli/orvan-cli" --help
+  cmake --build "$build" -j "$(nproc)" --target orvan orvan-cli
+  if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "orvan is built ($build/app/orvan), but there is no display to start it on." >&2
+    echo "Start it from a desktop session, or under Xvfb: xvfb-run -a $build/app/orvan" >&2
+    exit 1
+  fi
+  exec "$build/app/orvan"
 fi
