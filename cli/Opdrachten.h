@@ -23,6 +23,7 @@ int OpdrachtPlanets(const TArgumenten& args);
 int OpdrachtReport(const TArgumenten& args);
 int OpdrachtChart(const TArgumenten& args);
 int OpdrachtDb(const TArgumenten& args);
+int OpdrachtZone(const TArgumenten& args);
 
 // Every subcommand, in the order of the help text.
 inline const std::vector<TOpdracht>& Opdrachten() {
@@ -52,6 +53,10 @@ inline const std::vector<TOpdracht>& Opdrachten() {
        "A horoscope database: create it, add a natal record (prints its InputNr), list the natal "
        "records, add or drop a property, set a property value, delete a record with its events",
        OpdrachtDb},
+      {"zone", "ZONE DATE TIME",
+       "The time zone table lookup of a zone (Orvan or IANA name) for a local date and clock time: "
+       "status, difference to Greenwich time, comment",
+       OpdrachtZone},
   };
   return lijst;
 }
