@@ -24,6 +24,7 @@ int OpdrachtReport(const TArgumenten& args);
 int OpdrachtChart(const TArgumenten& args);
 int OpdrachtDb(const TArgumenten& args);
 int OpdrachtZone(const TArgumenten& args);
+int OpdrachtPlace(const TArgumenten& args);
 
 // Every subcommand, in the order of the help text.
 inline const std::vector<TOpdracht>& Opdrachten() {
@@ -57,6 +58,10 @@ inline const std::vector<TOpdracht>& Opdrachten() {
        "The time zone table lookup of a zone (Orvan or IANA name) for a local date and clock time: "
        "status, difference to Greenwich time, comment",
        OpdrachtZone},
+      {"place", "NAME",
+       "The places of the place list whose folded name starts with the folded NAME: name, "
+       "latitude and longitude (d.mm), zone",
+       OpdrachtPlace},
   };
   return lijst;
 }
