@@ -113,4 +113,18 @@ std::string Cp1252NaarUtf8(const std::string& cp1252) {
   return uit;
 }
 
+std::string EersteTekens(const std::string& utf8, std::size_t n) {
+  const std::u32string punten = Codepunten(utf8);
+  std::string uit;
+  for (std::size_t i = 0; i < punten.size() && i < n; ++i) uit += Utf8(punten[i]);
+  return uit;
+}
+
+std::string Snoei(const std::string& s) {
+  const char* wit = " \t";
+  const std::size_t begin = s.find_first_not_of(wit);
+  if (begin == std::string::npos) return {};
+  return s.substr(begin, s.find_last_not_of(wit) - begin + 1);
+}
+
 }  // namespace orvan

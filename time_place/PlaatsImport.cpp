@@ -21,8 +21,8 @@ namespace orvan {
 
 namespace {
 
-inline constexpr std::size_t NaamMax = 35;
-inline constexpr std::size_t ZoneMax = 8;
+inline constexpr std::size_t NaamMax = PlaatsNaamMax;
+inline constexpr std::size_t ZoneMax = PlaatsZoneMax;
 inline constexpr int RegelsPerPlaats = 3;
 
 // Replaces each "%s" or "%d" of a translated text by the next value.
@@ -46,19 +46,6 @@ std::string AlsUtf8(const std::string& s) {
   return uit;
 }
 
-std::string Snoei(const std::string& s) {
-  const char* wit = " \t";
-  const std::size_t begin = s.find_first_not_of(wit);
-  if (begin == std::string::npos) return {};
-  return s.substr(begin, s.find_last_not_of(wit) - begin + 1);
-}
-
-std::string EersteTekens(const std::string& utf8, std::size_t n) {
-  const std::u32string punten = Codepunten(utf8);
-  std::string uit;
-  for (std::size_t i = 0; i < punten.size() && i < n; ++i) uit += Utf8(punten[i]);
-  return uit;
-}
 
 // The lines of the text file as UTF-8, without line ends; blank lines at the end are dropped.
 bool LeesRegels(const std::string& pad, std::vector<std::string>& regels, std::string& reden) {

@@ -22,11 +22,11 @@ namespace orvan {
 
 namespace {
 
-inline constexpr std::size_t NaamVeld = 0;
-inline constexpr std::size_t NaamMax = 35;
-inline constexpr std::size_t ZoneVeld = 44;
-inline constexpr std::size_t ZoneMax = 8;
-inline constexpr std::size_t GewistVeld = 53;
+inline constexpr std::size_t NaamVeld = PlaatsNaamPositie;
+inline constexpr std::size_t NaamMax = PlaatsNaamMax;
+inline constexpr std::size_t ZoneVeld = PlaatsZonePositie;
+inline constexpr std::size_t ZoneMax = PlaatsZoneMax;
+inline constexpr std::size_t GewistVeld = PlaatsGewistPositie;
 inline constexpr std::size_t Vouw35Max = 35;
 
 // The folded text of a length-prefixed CP1252 field; "(" is kept when `haakjes`.

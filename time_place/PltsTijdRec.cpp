@@ -12,14 +12,13 @@ namespace orvan {
 
 namespace {
 
-// Offsets and field sizes of the place record.
-inline constexpr std::size_t NaamPositie = 0;
-inline constexpr std::size_t NaamMax = 35;
-inline constexpr std::size_t BreedtePositie = 36;
-inline constexpr std::size_t LengtePositie = 40;
-inline constexpr std::size_t ZonePositie = 44;
-inline constexpr std::size_t ZoneMax = 8;
-inline constexpr std::size_t GewistPositie = 53;
+inline constexpr std::size_t NaamPositie = PlaatsNaamPositie;
+inline constexpr std::size_t NaamMax = PlaatsNaamMax;
+inline constexpr std::size_t BreedtePositie = PlaatsBreedtePositie;
+inline constexpr std::size_t LengtePositie = PlaatsLengtePositie;
+inline constexpr std::size_t ZonePositie = PlaatsZonePositie;
+inline constexpr std::size_t ZoneMax = PlaatsZoneMax;
+inline constexpr std::size_t GewistPositie = PlaatsGewistPositie;
 
 void SchrijfTekst(TPlaatsRecBytes& b, std::size_t positie, std::size_t max, const std::string& utf8) {
   std::string tekst = Utf8NaarCp1252(utf8);
@@ -64,20 +63,6 @@ std::vector<std::string> Regels(const std::string& tekst) {
   return regels;
 }
 
-std::string Snoei(const std::string& s) {
-  const char* wit = " \t";
-  const std::size_t begin = s.find_first_not_of(wit);
-  if (begin == std::string::npos) return {};
-  return s.substr(begin, s.find_last_not_of(wit) - begin + 1);
-}
-
-// The first n characters (code points) of a UTF-8 text.
-std::string EersteTekens(const std::string& utf8, std::size_t n) {
-  const std::u32string punten = Codepunten(utf8);
-  std::string uit;
-  for (std::size_t i = 0; i < punten.size() && i < n; ++i) uit += Utf8(punten[i]);
-  return uit;
-}
 
 }  // namespace
 

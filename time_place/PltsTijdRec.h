@@ -34,6 +34,14 @@ struct PlaatsRec {
 };
 
 inline constexpr std::size_t PlaatsRecGrootte = 54;
+// Offsets and field sizes of the record.
+inline constexpr std::size_t PlaatsNaamPositie = 0;
+inline constexpr std::size_t PlaatsNaamMax = 35;
+inline constexpr std::size_t PlaatsBreedtePositie = 36;
+inline constexpr std::size_t PlaatsLengtePositie = 40;
+inline constexpr std::size_t PlaatsZonePositie = 44;
+inline constexpr std::size_t PlaatsZoneMax = 8;
+inline constexpr std::size_t PlaatsGewistPositie = 53;
 using TPlaatsRecBytes = std::array<std::uint8_t, PlaatsRecGrootte>;
 
 // Writes the record; names longer than their field are cut.
