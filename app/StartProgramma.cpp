@@ -8,6 +8,7 @@
 #include "astro/PlaCalculator.h"
 #include "database/Q4DataModuleUnit.h"
 #include "database/Q4HorDBLink.h"
+#include "database/ui/DatabankPaginas.h"
 #include "graphics/RTFBestanden.h"
 #include "graphics/RTFRapport.h"
 #include "horoscope/AktieveHoroskopen.h"
@@ -59,6 +60,7 @@ std::unique_ptr<TQ5HoofdForm> MaakVensters(TDesktopInteraktie& interaktie) {
     AktieveHoroskopen().NaDatabankWissel();
     h->DatabankGewijzigd();
   };
+  MaakDatabankPaginas(*hoofd, Q4DataModule());
   MaakPeriodeDialogen();
   interaktie.ProgresForm();
   return hoofd;

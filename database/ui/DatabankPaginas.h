@@ -1,0 +1,17 @@
+#pragma once
+// Places the frames of the horoscope database on the table pages of the main window: the natal
+// selection frame on the natal table page, shown (and refreshed) whenever that page is entered,
+// its choice of the active natal chart reported to the main window; the administration frame on
+// the database administration page. Call it after the data module's DatabankGeopend is set: the
+// frames add their refresh to it.
+
+namespace orvan {
+
+class TQ4DataModule;
+class TQ5HoofdForm;
+class TFQ5GebHorSelektie;
+
+// Returns the natal selection frame (owned by the page).
+TFQ5GebHorSelektie* MaakDatabankPaginas(TQ5HoofdForm& hoofd, TQ4DataModule& dm);
+
+}  // namespace orvan
