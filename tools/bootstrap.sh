@@ -24,6 +24,7 @@ packages=(
   libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-liberation
+  locales
 )
 missing=()
 for p in "${packages[@]}"; do
