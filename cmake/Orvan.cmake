@@ -23,6 +23,16 @@ function(orvan_add_program name)
   target_link_libraries(${name} PRIVATE ${A_DEPS})
 endfunction()
 
+# The part every test shares: the source and data folders it reads, the shipped data it needs and
+# its place in CTest, with Qt on the offscreen platform.
+function(_orvan_register_test name)
+  target_compile_definitions(${name} PRIVATE
+    ORVAN_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ORVAN_BUILD_DATA_DIR="${ORVAN_BUILD_DATA_DIR}")
+  add_dependencies(${name} orvan_data)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
 # orvan_add_test(NAME SOURCES ... [DEPS ...])
 # A core test: GoogleTest with Orvan's test main, which points ORVAN_HOME at a fresh folder.
 function(orvan_add_test name)
@@ -30,11 +40,7 @@ function(orvan_add_test name)
   _orvan_check_args(orvan_add_test ${A_UNPARSED_ARGUMENTS})
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE ${A_DEPS} orvan_testsupport orvan_testmain GTest::gtest)
-  target_compile_definitions(${name} PRIVATE
-    ORVAN_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ORVAN_BUILD_DATA_DIR="${ORVAN_BUILD_DATA_DIR}")
-  add_dependencies(${name} orvan_data)
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  _orvan_register_test(${name})
 endfunction()
 
 # orvan_add_qt_test(NAME SOURCES ... [DEPS ...])
@@ -47,11 +53,7 @@ function(orvan_add_qt_test name)
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE ${A_DEPS} orvan_testsupport orvan_qt_testmain GTest::gtest
                                         Qt6::Test Qt6::Widgets)
-  target_compile_definitions(${name} PRIVATE
-    ORVAN_SOURCE_DIR="${CMAKE_SOURCE_DIR}" ORVAN_BUILD_DATA_DIR="${ORVAN_BUILD_DATA_DIR}")
-  add_dependencies(${name} orvan_data)
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  _orvan_register_test(${name})
 endfunction()
 
 # orvan_add_benchmark(NAME SOURCES ... [DEPS ...])
