@@ -22,6 +22,7 @@
 #include "shell/ui/Q4About.h"
 #include "shell/ui/Q5Hoofd.h"
 #include "shell/ui/WachtVenster.h"
+#include "time_place/ui/VerschilGMTVenster.h"
 
 namespace orvan {
 
@@ -94,6 +95,8 @@ int VoerProgrammaUit(TDesktopInteraktie& interaktie) {
 
   std::unique_ptr<TQ5HoofdForm> hoofd = MaakVensters(interaktie);
   QObject::connect(hoofd.get(), &TQ5HoofdForm::Gesloten, qApp, &QCoreApplication::quit);
+  // Uncertain differences to Greenwich time are asked in a window from now on.
+  StartVerschilGMTVenster(hoofd.get());
 
   while (splash->TimerLoopt() && splash->isVisible())
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -101,6 +104,7 @@ int VoerProgrammaUit(TDesktopInteraktie& interaktie) {
 
   hoofd->showMaximized();
   const int kode = interaktie.VoerHoofdlusUit();
+  StopVerschilGMTVenster();
   hoofd.reset();
   StopProgramma();
   return kode;

@@ -47,6 +47,8 @@ class TLijstViewerModel {
   // Positions on a name by replaying it as typed keys: the prefix is cleared and the folded
   // characters of the name are typed one by one (so "Zürich" is typed as Z, U, R, I, C, H).
   void ZoekOp(const std::string& naam);
+  // Forgets the typed prefix without moving or redrawing: the next letter starts a new name.
+  void WisPrefix() { prefix_.clear(); }
 
   // What the widget shows.
   const std::string& Tekst() const { return tekst_; }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "horoscope/AktieveHoroskopen.h"
+#include "horoscope/ui/HorDataOpdrachten.h"
 #include "horoscope/ui/Opdrachten.h"
 #include "shell/Instellingen.h"
 #include "shell/LangUtils.h"
@@ -153,6 +154,11 @@ TFQ5HorNavigatie::TFQ5HorNavigatie(QWidget* parent) : QFrame(parent) {
       if (NaarSelektie) NaarSelektie(s);
     };
   };
+  auto zijTab = [this](S s, TZijTab tab) {
+    return [this, s, tab] {
+      if (NaarZijTab) NaarZijTab(s, tab);
+    };
+  };
 
   // Mundane row.
   MaakKnop(RijMundaan, KolGegevens, "MundWijzigGegBtn", Een("Verander"),
@@ -162,10 +168,13 @@ TFQ5HorNavigatie::TFQ5HorNavigatie(QWidget* parent) : QFrame(parent) {
   MaakKnop(RijMundaan, KolInterprGraf, "MundEigModelBtn", Een("Eigenschapmodel"));
   // Natal row.
   MaakKnop(RijNatal, KolGegevens, "AktHorSelBtn", Een("SelektDBNieuw"), selektie(S::Natal));
-  MaakKnop(RijNatal, KolGegevens, "AktHorWijzigGegBtn", Een("Verander"));
-  MaakKnop(RijNatal, KolGegevens, "AktHorTrefwoordenBtn", Een("SteekWoorden"));
-  MaakKnop(RijNatal, KolGegevens, "AktHorEigenschapBtn", Een("Eigenschappen"));
-  MaakKnop(RijNatal, KolGegevens, "AktHorInfoBtn", Een("Info"));
+  MaakKnop(RijNatal, KolGegevens, "AktHorWijzigGegBtn", Een("Verander"),
+           [this] { Opdracht([this] { return NatalWijzigOpdracht(this); }); });
+  MaakKnop(RijNatal, KolGegevens, "AktHorTrefwoordenBtn", Een("SteekWoorden"),
+           zijTab(S::Natal, TZijTab::SteekWoorden));
+  MaakKnop(RijNatal, KolGegevens, "AktHorEigenschapBtn", Een("Eigenschappen"),
+           zijTab(S::Natal, TZijTab::Eigenschappen));
+  MaakKnop(RijNatal, KolGegevens, "AktHorInfoBtn", Een("Info"), zijTab(S::Natal, TZijTab::Info));
   MaakKnop(RijNatal, KolBerekeningen, "GebBerekBtn", Een("PositiesAspEnz"),
            [this] { Opdracht(GebBerekOpdracht); });
   MaakKnop(RijNatal, KolBerekeningen, "GebGevPtnBtn", Een("GevPunten"));
@@ -174,10 +183,13 @@ TFQ5HorNavigatie::TFQ5HorNavigatie(QWidget* parent) : QFrame(parent) {
   MaakKnop(RijNatal, KolInterprTeksten, "GebInterprBtn", Een("Geboorte-interpretatie"));
   // Event row.
   MaakKnop(RijMoment, KolGegevens, "MomentSelBtn", Een("SelektDBNieuw"), selektie(S::Moment));
-  MaakKnop(RijMoment, KolGegevens, "MomentWijzigGegBtn", Een("Verander"));
-  MaakKnop(RijMoment, KolGegevens, "MomentTrefwoordenBtn", Een("SteekWoorden"));
-  MaakKnop(RijMoment, KolGegevens, "MomentEigenschappenBtn", Een("Eigenschappen"));
-  MaakKnop(RijMoment, KolGegevens, "MomentInfoBtn", Een("Info"));
+  MaakKnop(RijMoment, KolGegevens, "MomentWijzigGegBtn", Een("Verander"),
+           [this] { Opdracht([this] { return MomentWijzigOpdracht(this); }); });
+  MaakKnop(RijMoment, KolGegevens, "MomentTrefwoordenBtn", Een("SteekWoorden"),
+           zijTab(S::Moment, TZijTab::SteekWoorden));
+  MaakKnop(RijMoment, KolGegevens, "MomentEigenschappenBtn", Een("Eigenschappen"),
+           zijTab(S::Moment, TZijTab::Eigenschappen));
+  MaakKnop(RijMoment, KolGegevens, "MomentInfoBtn", Een("Info"), zijTab(S::Moment, TZijTab::Info));
   MaakKnop(RijMoment, KolBerekeningen, "MomTransitsBtn", Een("Transits"));
   MaakKnop(RijMoment, KolBerekeningen, "MomSekProgBtn", Een("SekProg"));
   MaakKnop(RijMoment, KolBerekeningen, "MomPrimDirBtn", Een("PrimDir"));
@@ -206,9 +218,14 @@ TFQ5HorNavigatie::TFQ5HorNavigatie(QWidget* parent) : QFrame(parent) {
   MaakKnop(RijPeriode, KolInterprGraf, "TraEigModelBtn", Haakjes("Eigenschapmodel", "Transits"));
   // Partner row.
   MaakKnop(RijPartner, KolGegevens, "PartnerSelBtn", Een("SelektDBNieuw"), selektie(S::Partner));
-  MaakKnop(RijPartner, KolGegevens, "PartnerWijzigBtn", Een("Verander"));
-  MaakKnop(RijPartner, KolGegevens, "RelatieTrefwoordenBtn", Haakjes("SteekWoorden", "relatie"));
-  MaakKnop(RijPartner, KolGegevens, "RelatieEigBtn", Haakjes("Eigenschappen", "relatie"));
+  MaakKnop(RijPartner, KolGegevens, "PartnerWijzigBtn", Een("Verander"),
+           [this] { Opdracht([this] { return PartnerWijzigOpdracht(this); }); });
+  MaakKnop(RijPartner, KolGegevens, "RelatieTrefwoordenBtn", Haakjes("SteekWoorden", "relatie"), [this] {
+    if (NaarRelaties) NaarRelaties(false);
+  });
+  MaakKnop(RijPartner, KolGegevens, "RelatieEigBtn", Haakjes("Eigenschappen", "relatie"), [this] {
+    if (NaarRelaties) NaarRelaties(true);
+  });
   MaakKnop(RijPartner, KolBerekeningen, "SynAspBtn", Een("SynAspekten"));
   MaakKnop(RijPartner, KolBerekeningen, "KompPosBtn", Een("KompPosEnz"));
   MaakKnop(RijPartner, KolTekeningen, "GebTekMetPartnerBtn", Plus("Tekening", "Partner"));

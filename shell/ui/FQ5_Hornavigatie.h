@@ -33,6 +33,13 @@ class TFQ5HorNavigatie : public QFrame {
 
   // Called by the select buttons; the main window switches to the table page.
   std::function<void(TSelektie)> NaarSelektie;
+  // The side tabs of the natal and event pages that the keywords, properties and info buttons show.
+  enum class TZijTab { SteekWoorden, Info, Eigenschappen };
+  // Called by those buttons (TSelektie::Natal or ::Moment): the table page with that side tab.
+  std::function<void(TSelektie, TZijTab)> NaarZijTab;
+  // Called by the relationship buttons: the relationships page with its keywords column in view
+  // (false) or its properties tab (true).
+  std::function<void(bool eigenschappen)> NaarRelaties;
 
   QPushButton* Knop(const char* naam) const;   // a button by its object name
   QLabel* RijLabel(TRij rij) const { return rijLabels_[rij]; }

@@ -63,6 +63,8 @@ TQ4AboutForm::TQ4AboutForm(QWidget* parent)
                           "MakersLabel"));
   layout->addWidget(Regel(this, QString::fromStdString(Vertaal("OverGebouwdMet")), 9, false,
                           "GebouwdMetLabel"));
+  layout->addWidget(Regel(this, QString::fromStdString(Vertaal("OverPlaatsgegevens")), 9, false,
+                          "PlaatsgegevensLabel"));
 
   if (const QScreen* scherm = QGuiApplication::primaryScreen())
     move(scherm->availableGeometry().center() - rect().center());

@@ -23,6 +23,7 @@
 #include "shell/ui/Help.h"
 #include "shell/ui/HelpVenster.h"
 #include "shell/ui/Q4About.h"
+#include "time_place/ui/GeoInfo.h"
 
 namespace orvan {
 
@@ -83,7 +84,8 @@ TQ5HoofdForm::TQ5HoofdForm(QWidget* parent)
   MaakActie(intBestandMenu_, "Komposiet1", TaalSleutel("Komposiet"), false);
   MaakActie(extraMenu_, "BewerkTraKoncPatr1", TaalSleutel("BewerkTraKoncPatr"), false);
   MaakActie(extraMenu_, "EmpirischeModellen1", TaalSleutel("EmpirischeModellen"), false);
-  MaakActie(extraMenu_, "GeoInfo1", TaalSleutel("GeoInfo"), false);
+  QAction* geoInfo = MaakActie(extraMenu_, "GeoInfo1", TaalSleutel("GeoInfo"), true);
+  connect(geoInfo, &QAction::triggered, this, [this] { ToonGeoInfo(this); });
 
   helpMenu_ = MaakMenu(nullptr, "Help1", TaalSleutel("Help"));
   QAction* inhoud = MaakActie(helpMenu_, "Inhoud1", TaalSleutel("Inhoud"), true);
@@ -221,6 +223,15 @@ void TQ5HoofdForm::PartnerGekozen() {
 void TQ5HoofdForm::MomentGekozen() {
   navigatie_->Vernieuw();
   if (QPushButton* k = navigatie_->Knop("TraTekBtn")) k->setFocus();
+}
+
+void TQ5HoofdForm::RelatieGekozen() {
+  if (pages_->currentIndex() == HorStudieSheet)
+    navigatie_->Vernieuw();
+  else
+    pages_->setCurrentIndex(HorStudieSheet);
+  if (QPushButton* k = navigatie_->Knop("TweeGebTekBtn")) k->setFocus();
+  ZetRapportMenu();
 }
 
 void TQ5HoofdForm::DatabankGewijzigd() { PaginaWissel(); }

@@ -54,6 +54,7 @@ class TQ5HoofdForm : public QMainWindow {
   void GeboorteGekozen();   // to the navigation page, focus on the natal wheel; partner search anew
   void PartnerGekozen();    // focus on the two-wheels button
   void MomentGekozen();     // focus on the wheel with transits
+  void RelatieGekozen();    // both charts of a relationship: to the navigation page, two wheels
   void DatabankGewijzigd();
 
   QTabWidget* HoofdPageControl() const { return pages_; }

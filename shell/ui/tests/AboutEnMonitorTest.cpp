@@ -39,7 +39,7 @@ TEST_F(AboutFormTest, ShowsProductVersionSubtitleAndMakerOnLime) {
   const auto versie = Teksten(venster, "VersieLabel");
   ASSERT_EQ(versie.size(), 1u);
   EXPECT_EQ(versie[0].rfind("Version ", 0), 0u) << versie[0];
-  for (const char* naam : {"MakersLabel", "GebouwdMetLabel"}) {
+  for (const char* naam : {"MakersLabel", "GebouwdMetLabel", "PlaatsgegevensLabel"}) {
     const auto t = Teksten(venster, naam);
     ASSERT_EQ(t.size(), 1u) << naam;
     EXPECT_FALSE(t[0].empty() || t[0].rfind("???", 0) == 0) << naam << ": " << t[0];

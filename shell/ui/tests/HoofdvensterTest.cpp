@@ -104,7 +104,10 @@ TEST_F(HoofdvensterTest, ANatalChartEnablesTheCommandsThatNeedItAndExist) {
   KiesNatal("Anna", {15, 3, 1970}, 7378.0);
   EXPECT_EQ(hoofd->HoofdPageControl()->currentIndex(), TQ5HoofdForm::HorStudieSheet);
   EXPECT_EQ(Actief(), (Set{"AktHorSelBtn", "MomentSelBtn", "MundWijzigGegBtn", "GebBerekBtn",
-                           "PeriodeWijzigGegBtn", "PartnerSelBtn", "PartnerPeriodeWijzigGegBtn"}));
+                           "PeriodeWijzigGegBtn", "PartnerSelBtn", "PartnerPeriodeWijzigGegBtn",
+                           "AktHorWijzigGegBtn", "MomentWijzigGegBtn", "PartnerWijzigBtn",
+                           "AktHorTrefwoordenBtn", "AktHorEigenschapBtn", "AktHorInfoBtn",
+                           "MomentTrefwoordenBtn", "MomentEigenschappenBtn", "MomentInfoBtn"}));
   EXPECT_TRUE(nav().OmschrijvingLabel(TFQ5HorNavigatie::RijNatal)->text().startsWith("Anna"));
 
   // The select buttons switch to the table pages.
@@ -292,14 +295,27 @@ TEST_F(HoofdvensterTest, F1OpensTheHelpOfTheCurrentPage) {
 
 TEST_F(HoofdvensterTest, CommandsOfLaterWorkAreShownButDisabled) {
   for (const char* naam : {"Voorkeuren1", "Geboorte1", "Komposiet1", "BewerkTraKoncPatr1",
-                           "EmpirischeModellen1", "GeoInfo1", "AAFFormaat1"}) {
+                           "EmpirischeModellen1", "AAFFormaat1"}) {
     QAction* a = hoofd->Actie(naam);
     ASSERT_NE(a, nullptr) << naam;
     EXPECT_FALSE(a->isEnabled()) << naam;
     EXPECT_TRUE(a->isVisible()) << naam;
   }
-  for (const char* naam : {"Inhoud1", "VolgensKontext1", "OverProgr1", "Webstek1", "Stop1"})
+  for (const char* naam :
+       {"Inhoud1", "VolgensKontext1", "OverProgr1", "Webstek1", "GeoInfo1", "Stop1"})
     EXPECT_TRUE(hoofd->Actie(naam)->isEnabled()) << naam;
+}
+
+TEST_F(HoofdvensterTest, GeoInfoOpensTheGeographicDataWindow) {
+  QString titel;
+  test::BijModaalVenster([&titel](QWidget* w) {
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->objectName(), QStringLiteral("GeoInfoForm"));
+    titel = w->windowTitle();
+    w->close();
+  });
+  hoofd->Actie("GeoInfo1")->trigger();
+  EXPECT_EQ(titel.toStdString(), Vertaal("GeoInfo"));
 }
 
 TEST_F(HoofdvensterTest, ClosingAsksWhetherTheActiveChartsMayBeReleased) {
