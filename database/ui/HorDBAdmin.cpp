@@ -12,6 +12,7 @@
 
 #include "database/DatabankBeheer.h"
 #include "database/Q4DataModuleUnit.h"
+#include "database/ui/Q4EigAdminForm.h"
 #include "horoscope/AktieveHoroskopen.h"
 #include "shell/Instellingen.h"
 #include "shell/LangUtils.h"
@@ -96,8 +97,6 @@ TFQ5HorDBAdmin::TFQ5HorDBAdmin(TQ4DataModule& dm, QWidget* parent)
   // The imports and exports are connected with their own modules.
   importBtn_->setEnabled(false);
   exportBtn_->setEnabled(false);
-  // The property dialog is connected with its own window.
-  eigBtn_->setEnabled(false);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(knoppen);
@@ -113,6 +112,11 @@ TFQ5HorDBAdmin::TFQ5HorDBAdmin(TQ4DataModule& dm, QWidget* parent)
   connect(refBtn_, &QPushButton::clicked, this, [this] {
     if (SelekteerRefDatabank()) Ververs();
   });
+  connect(eigBtn_, &QPushButton::clicked, this, &TFQ5HorDBAdmin::EigenschappenBtnClick);
+}
+
+void TFQ5HorDBAdmin::EigenschappenBtnClick() {
+  if (ToonEigAdmin(dm_, this) && EigenschappenGewijzigd) EigenschappenGewijzigd();
 }
 
 void TFQ5HorDBAdmin::Ververs() {

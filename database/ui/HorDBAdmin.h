@@ -5,6 +5,7 @@
 // until the imports and exports are connected).
 
 #include <QFrame>
+#include <functional>
 #include <string>
 
 class QComboBox;
@@ -35,6 +36,11 @@ class TFQ5HorDBAdmin : public QFrame {
   void Ververs();
   // Writes the notes box to info.txt.
   bool BewaarNotities();
+  // The property dialog; when it is closed with OK, EigenschappenGewijzigd is called.
+  void EigenschappenBtnClick();
+
+  // Notification: the property fields may have changed (the main window refreshes its grids).
+  std::function<void()> EigenschappenGewijzigd;
 
   QLabel* DatabankLabel() const { return databankLabel_; }
   QLabel* RefDatabankLabel() const { return refLabel_; }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QButtonGroup>
+#include <QDate>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -133,6 +134,30 @@ TEST_F(GebHorSelektieTest, GridFollowsARecordAddedToTheTable) {
   std::int32_t nr = -1;
   ASSERT_TRUE(BewaarHorRecord(dm_.GebTabel, Geboorte("Carla", 1980, 1, 1), -1, nr));
   EXPECT_EQ(GridNamen(), (std::vector<std::string>{"Anton", "Bert", "Carla", "Maria", "Zeno"}));
+}
+
+TEST_F(GebHorSelektieTest, BirthdayOrderStandsOnTheLastBirthdayBeforeToday) {
+  std::int32_t nr = -1;
+  ASSERT_TRUE(BewaarHorRecord(dm_.GebTabel, Geboorte("Carla", 1980, 1, 1), -1, nr));
+  // Birthday order: Carla 1 Jan, Anton 2 Mar, Maria 1 Jun, Bert 9 Aug, Zeno 24 Dec.
+  struct Geval {
+    const char* naam;
+    QDate vandaag;
+    std::string verwacht;
+  };
+  const Geval gevallen[] = {
+      {"1 January, the earliest birthday: the first record", QDate(2026, 1, 1), "Carla"},
+      {"a birthday today is not before today", QDate(2026, 6, 1), "Anton"},
+      {"between two birthdays", QDate(2026, 6, 5), "Maria"},
+      {"31 December: the last record", QDate(2026, 12, 31), "Zeno"},
+  };
+  for (const Geval& g : gevallen) {
+    pagina_->Vandaag = [&g] { return g.vandaag; };
+    pagina_->IndexSelektor()->button(TFQ5GebHorSelektie::OrdeNaam)->click();
+    pagina_->IndexSelektor()->button(TFQ5GebHorSelektie::OrdeVerjaardag)->click();
+    EXPECT_EQ(GridNamen(), (std::vector<std::string>{"Carla", "Anton", "Maria", "Bert", "Zeno"})) << g.naam;
+    EXPECT_EQ(GridHuidig(), g.verwacht) << g.naam;
+  }
 }
 
 TEST_F(GebHorSelektieTest, TypingSearchesFromTheFirstRecordAndFindNextMovesOn) {
