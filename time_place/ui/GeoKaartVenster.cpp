@@ -356,9 +356,7 @@ void TGeoKaartForm::SluitVensterClick() { reject(); }
 
 void ToonAtlas(const PlaatsRec* plaats, QWidget* ouder) {
   TGeoKaartForm form(plaats, ouder);
-  fprintf(stderr, "DBG ToonAtlas start\n");
-  int r = form.exec();
-  fprintf(stderr, "DBG ToonAtlas end %d\n", r);
+  form.exec();
 }
 
 }  // namespace orvan
