@@ -19,8 +19,9 @@ namespace orvan {
 // Record number of a chart that is not stored.
 inline constexpr std::int32_t GeenRecord = -1;
 
-// Fixed English texts of the load and save failures.
+// Fixed English texts of the load, calculation and save failures.
 inline constexpr const char* FoutLadenHoroskoop = "Error loading horoscope!";
+inline constexpr const char* FoutBerekenHoroskoop = "Error calculating horoscope!";
 inline constexpr const char* FoutBewarenHoroskoop = "Error saving horoscope";
 inline constexpr const char* FoutBewarenEvent = "Error saving event data";
 

@@ -30,8 +30,6 @@ class TQ4DataModule;
 class TPelqTabel;
 class THorTabelModel;
 
-// The message shown when a chosen chart cannot be calculated.
-inline constexpr const char* FoutBerekenHoroskoop = "Error calculating horoscope!";
 // The length of the active period set when a natal chart is chosen, in days from today.
 inline constexpr int AktievePeriodeDagen = 365;
 

@@ -25,7 +25,6 @@ namespace {
 
 QString Tekst(const char* sleutel) { return QString::fromStdString(Vertaal(sleutel)); }
 
-constexpr const char* FoutBerekenen = "Error calculating horoscope!";
 constexpr int NaamBreedte = 200;  // the partner columns; the keywords column is as wide
 
 // Loads natal record `nr` into `h`: the record is located first, so that a record that is no
@@ -286,7 +285,7 @@ void TFQ5RelatieEigBewerking::SelekteerBeideHorBtnClick() {
   const bool natalBerekend = natal.BerekenAlles();
   const bool partnerBerekend = partner.BerekenAlles();
   if (!natalBerekend || !partnerBerekend) {
-    Meldingen().Melding("", FoutBerekenen, "");
+    Meldingen().Melding("", FoutBerekenHoroskoop, "");
     return;
   }
   if (BeideGekozen) BeideGekozen();

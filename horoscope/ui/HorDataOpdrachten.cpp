@@ -8,11 +8,9 @@ namespace orvan {
 
 namespace {
 
-constexpr const char* BerekenFout = "Error calculating horoscope!";
-
 bool WijzigEnBereken(TOrvanHoroskoop& horoskoop, int modus, bool nieuw, QWidget* ouder) {
   if (!WijzigGegevens(horoskoop, modus, nieuw, ouder)) return false;
-  if (!horoskoop.BerekenAlles()) Meldingen().Melding("", BerekenFout, "");
+  if (!horoskoop.BerekenAlles()) Meldingen().Melding("", FoutBerekenHoroskoop, "");
   return true;
 }
 

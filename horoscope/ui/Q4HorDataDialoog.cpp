@@ -37,8 +37,6 @@ namespace {
 
 QString T(const char* sleutel) { return QString::fromStdString(Vertaal(sleutel)); }
 
-constexpr const char* BerekenFout = "Error calculating horoscope!";
-
 // Object numbers of the returns that name an unnamed event.
 constexpr int Zon = 1;
 constexpr int Maan = 2;
@@ -332,7 +330,7 @@ void TQ4HorDataDialoogForm::KonstellatieBtnClick() {
   } else {
     // The transiting object against the natal position: a fixed longitude.
     if (!horoskoop_.Berekend && !horoskoop_.Bereken()) {
-      Meldingen().Melding("", BerekenFout, "");
+      Meldingen().Melding("", FoutBerekenHoroskoop, "");
       return;
     }
     const double doel = horoskoop_.Lengte(keuze.Object2) + keuze.Hoek;
