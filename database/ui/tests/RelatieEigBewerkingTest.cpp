@@ -21,7 +21,7 @@
 #include <utility>
 #include <vector>
 
-#include "database/DbVerbinding.h"
+#include "database/tests/DatabankFixture.h"
 #include "database/HorVelden.h"
 #include "database/Q4DataModuleUnit.h"
 #include "database/Q4HorDBLink.h"
@@ -44,29 +44,7 @@ namespace {
 
 using Paar = std::pair<std::string, std::string>;
 
-THorData Geboorte(const std::string& naam, int jaar) {
-  THorData d;
-  d.Name = naam;
-  d.Datum = {15, 6, static_cast<std::int16_t>(jaar)};
-  d.Tijd = {12, 0, 0};
-  d.Verschil = {1, 0, 0};
-  d.Plaats.Naam = "Amsterdam";
-  d.Plaats.Breedte = 52.22f;
-  d.Plaats.Lengte = 4.53f;
-  d.Plaats.Zone = "MET";
-  return d;
-}
-
 enum { Maria, Anton, Zeno, Bert };
-
-// The first column of the first row of a query on a file of the database ("" when none).
-std::string Vraag(const std::string& pad, const std::string& sql) {
-  TDbVerbinding db;
-  TDbOpdracht o;
-  std::string fout;
-  if (!db.Open(pad, true, false, fout) || !o.Bereid(db, sql, fout)) return "ERROR " + fout;
-  return o.Stap() == TDbOpdracht::TStap::Rij ? o.KolomTekst(0) : std::string();
-}
 
 class RelatieEigBewerkingTest : public ::testing::Test {
  protected:
@@ -89,7 +67,7 @@ class RelatieEigBewerkingTest : public ::testing::Test {
     int jaar = 1950;
     for (const char* naam : {"Maria", "Anton", "Zeno", "Bert"}) {
       std::int32_t nr = -1;
-      ASSERT_TRUE(BewaarHorRecord(dm_.GebTabel, Geboorte(naam, jaar += 5), -1, nr));
+      ASSERT_TRUE(BewaarHorRecord(dm_.GebTabel, Geboorte(naam, jaar += 5, 6, 15), -1, nr));
       nr_.push_back(nr);
     }
     Relatie(Zeno, Maria);
@@ -206,7 +184,7 @@ TEST_F(RelatieEigBewerkingTest, TheButtonsAreEnabledByTheRowsAndTheNatalRecords)
   std::int32_t nr = -1;
   const Stap stappen[] = {
       {"empty database", [] {}, false, false, 0},
-      {"one horoscope", [&] { BewaarHorRecord(dm_.GebTabel, Geboorte("Eva", 1960), -1, nr); }, false, false,
+      {"one horoscope", [&] { BewaarHorRecord(dm_.GebTabel, Geboorte("Eva", 1960, 6, 15), -1, nr); }, false, false,
        0},
       {"four horoscopes and three relationships", [&] { VulDatabank(); }, true, true, 3},
       {"partner B of one deselected",

@@ -119,18 +119,9 @@ class HorDataDialoogTest : public test::TVensterTest {
   // WijzigGegevens with `actie` run on the dialog once it shows; the action closes it.
   bool Wijzig(TOrvanHoroskoop& h, int modus, bool nieuw,
               std::function<void(TQ4HorDataDialoogForm&)> actie) {
-    bool gezien = false;
-    test::BijModaalVenster([&gezien, actie](QWidget* w) {
-      auto* dlg = qobject_cast<TQ4HorDataDialoogForm*>(w);
-      if (!dlg) {
-        if (w) w->close();
-        return;
-      }
-      gezien = true;
-      actie(*dlg);
-    });
+    const auto gezien = test::BijModaalDialoog(actie);
     const bool ok = WijzigGegevens(h, modus, nieuw);
-    EXPECT_TRUE(gezien);
+    EXPECT_TRUE(*gezien);
     return ok;
   }
 

@@ -58,18 +58,9 @@ class HorDataOpdrachtenTest : public test::TVensterTest {
     QPushButton* k = nav->Knop(knop);
     ASSERT_NE(k, nullptr);
     ASSERT_TRUE(k->isEnabled()) << knop;
-    bool gezien = false;
-    test::BijModaalVenster([&gezien, actie](QWidget* w) {
-      auto* dlg = qobject_cast<TQ4HorDataDialoogForm*>(w);
-      if (!dlg) {
-        if (w) w->close();
-        return;
-      }
-      gezien = true;
-      actie(*dlg);
-    });
+    const auto gezien = test::BijModaalDialoog(actie);
     k->click();
-    EXPECT_TRUE(gezien) << knop;
+    EXPECT_TRUE(*gezien) << knop;
   }
 
   // A name in universal time (no lookup) and OK.

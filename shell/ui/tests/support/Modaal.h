@@ -25,4 +25,22 @@ inline void BijModaalVenster(std::function<void(QWidget*)> actie) {
   timer->start();
 }
 
+// Calls `actie` on the modal dialog of class T once it shows; a modal window of another class
+// that shows first is closed instead. The flag tells, once the dialog has closed, whether a T was
+// seen.
+template <class T>
+std::shared_ptr<bool> BijModaalDialoog(std::function<void(T&)> actie) {
+  auto gezien = std::make_shared<bool>(false);
+  BijModaalVenster([gezien, actie](QWidget* w) {
+    auto* dlg = qobject_cast<T*>(w);
+    if (!dlg) {
+      if (w) w->close();
+      return;
+    }
+    *gezien = true;
+    actie(*dlg);
+  });
+  return gezien;
+}
+
 }  // namespace orvan::test
